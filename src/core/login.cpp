@@ -1,0 +1,43 @@
+#include "core/login.h"
+
+#include "core/app_state.h"
+#include "core/messages.h"
+#include "store/passwd.h"
+#include "store/sqlite.h"
+#include "ui/prompter.h"
+
+namespace core {
+namespace {
+
+std::string trimmed(const std::string& s) {
+    auto b = s.find_first_not_of(" \t");
+    if (b == std::string::npos) return "";
+    auto e = s.find_last_not_of(" \t");
+    return s.substr(b, e - b + 1);
+}
+
+}  // namespace
+
+bool check_credentials(AppState& state, store::Database& db, const Credentials& c) {
+    std::string name = trimmed(c.name);
+    auto st = db.prepare("SELECT name, passwd FROM passwd WHERE nameid = ?1");
+    st.bind(1, name);
+    if (!st.step()) return false;
+    state.login_name = st.text(0);
+    if (store::password_digest(c.password) != st.integer(1)) return false;
+    state.login_nameid = name;
+    state.is_system_user = name == "SYSTEM";
+    return true;
+}
+
+bool login(AppState& state, store::Database& db, ui::Prompter& prompter, const CredentialSource& ask) {
+    Credentials c;
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        if (!ask(c)) return false;
+        if (check_credentials(state, db, c)) return true;
+        prompter.inform(msg::kCaptionFailed, msg::kLoginFailed, ui::Icon::Error);
+    }
+    return false;
+}
+
+}  // namespace core

@@ -1,0 +1,57 @@
+#include "core/login_dialog.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "core/login.h"
+
+namespace core {
+
+LoginDialog::LoginDialog(QWidget* parent) : QDialog(parent) {
+    setObjectName("TfrmLogin");
+    setWindowTitle(QString::fromUtf8("用户登录"));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+
+    name_ = new QLineEdit(QStringLiteral("USER"), this);
+    name_->setObjectName("EditName");
+    name_->setMaxLength(30);
+    password_ = new QLineEdit(this);
+    password_->setObjectName("EditPasswd");
+    password_->setMaxLength(15);
+    password_->setEchoMode(QLineEdit::Password);
+
+    auto* form = new QFormLayout;
+    form->addRow(QString::fromUtf8("用户名:"), name_);
+    form->addRow(QString::fromUtf8("登录密码:"), password_);
+
+    auto* ok = new QPushButton(QString::fromUtf8("确定(&O)"), this);
+    ok->setObjectName("ButtonOk");
+    ok->setDefault(true);
+    auto* cancel = new QPushButton(QString::fromUtf8("取消(&C)"), this);
+    cancel->setObjectName("ButtonCancel");
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addLayout(buttons);
+    setFixedSize(sizeHint().expandedTo(QSize(320, 150)));
+}
+
+bool LoginDialog::ask(Credentials& out) {
+    password_->setFocus();
+    if (exec() != QDialog::Accepted) return false;
+    out.name = name_->text().toStdString();
+    out.password = password_->text().toStdString();
+    return true;
+}
+
+}  // namespace core

@@ -1,0 +1,32 @@
+#pragma once
+// Message texts and captions of the application core.
+
+namespace core::msg {
+
+inline constexpr const char* kCaptionInfo = "提示信息";
+inline constexpr const char* kCaptionWarning = "警告";
+inline constexpr const char* kCaptionError = "错误信息";
+inline constexpr const char* kCaptionFailed = "失败";
+inline constexpr const char* kCaptionExit = "退出确认";
+
+inline constexpr const char* kCopyUnitTableFailed = "拷贝单位开户信息库数据库文件时出错！请与系统管理员联系!";
+inline constexpr const char* kCopyUserTableFailed = "拷贝用户信息库数据库文件时出错！请与系统管理员联系!";
+inline constexpr const char* kLoginFailed = "登录失败!";
+inline constexpr const char* kConfirmExit = "确定要退出系统吗?";
+
+// A live table newer than the running program: never cut columns off.
+inline constexpr const char* kDowngradeRefused =
+    "的列数多于本版本的升级库，可能已被更新版本的程序使用过。为保护数据，不能降级使用！请安装最新版本或与系统管理员联系!";
+
+inline constexpr const char* kWindowTitle = "Palvor - 单位版B V1.03";
+inline constexpr const char* kNotYetAvailable = "本功能在当前版本中尚未提供。";
+
+// Operating-system setting.
+inline constexpr const char* kFileMissingPrefix = "文件";
+inline constexpr const char* kFileMissingSuffix = "不存在，不能设置操作系统!";
+inline constexpr const char* kDeleteFailedPrefix = "删除文件";
+inline constexpr const char* kDeleteFailedSuffix = "时出错，不能设置操作系统!";
+inline constexpr const char* kCopyFailedPrefix = "拷贝文件";
+inline constexpr const char* kCopyFailedSuffix = "时出错，不能设置操作系统!";
+
+}  // namespace core::msg
