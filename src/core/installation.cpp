@@ -15,6 +15,10 @@
 
 namespace fs = std::filesystem;
 
+// The code tables' reference content is compiled in; a resource of a static library must be
+// initialised by name, outside any namespace.
+static void init_code_resources() { Q_INIT_RESOURCE(codes); }
+
 namespace core {
 namespace {
 
@@ -96,7 +100,7 @@ void write_background(const std::string& path) {
 }  // namespace
 
 void CodeTables::install_missing(const std::string& tables_db_path) {
-    Q_INIT_RESOURCE(codes);
+    init_code_resources();
     store::Database db(tables_db_path);
     store::Transaction tx(db);
     for (const auto& def : store::catalogue()) {
