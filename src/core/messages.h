@@ -29,4 +29,16 @@ inline constexpr const char* kDeleteFailedSuffix = "时出错，不能设置操�
 inline constexpr const char* kCopyFailedPrefix = "拷贝文件";
 inline constexpr const char* kCopyFailedSuffix = "时出错，不能设置操作系统!";
 
+// Shared small dialogs.
+inline constexpr const char* kCaptionConfirm = "确认";
+inline constexpr const char* kNumberWrong = "数字输入有误！";
+inline constexpr const char* kNumberInvalid = "数字输入无效！";
+inline constexpr const char* kPasswordMismatch = "密码输入错误:两次输入的密码不匹配!";
+
+// Copying to removable disks.
+inline constexpr const char* kSourceMissingPrefix = "源文件";
+inline constexpr const char* kSourceMissingSuffix = "不存在!";
+inline constexpr const char* kConfirmOverwrite = "目标文件与软盘上的一个文件重名,确定要将该文件覆盖吗?";
+inline constexpr const char* kDiskWriteFailed = "向磁盘写入时发生错误,原因可能是磁盘的剩余空间不足,或者磁盘已损坏。";
+
 }  // namespace core::msg
