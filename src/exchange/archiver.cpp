@@ -37,17 +37,13 @@ fs::path absolute_of(const fs::path& p) {
     return (ec ? p : a).lexically_normal();
 }
 
-// Removes the volumes of an older set of the same name, so that arj starts a fresh set and no
-// stale higher volume is taken for part of the new one.
+// Removes every volume of an older set of the same name, gaps included, so that arj starts a
+// fresh set and no stale higher volume is taken for part of the new one.
 void remove_old_set(const fs::path& archive) {
     for (int k = 0; k <= 999; ++k) {
-        fs::path v = volume_path(archive, k);
+        const fs::path v = volume_path(archive, k);
         std::error_code ec;
-        bool exists = fs::exists(v, ec);
-        if (!exists) {
-            if (k == 0) continue;
-            break;
-        }
+        if (!fs::exists(fs::symlink_status(v, ec))) continue;
         if (!fs::remove(v, ec) || ec) fail(std::string(msg::kCannotClearOldSet) + v.string());
     }
 }
