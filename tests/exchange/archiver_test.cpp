@@ -73,6 +73,9 @@ TEST_F(ArchiverTest, PacksFloppyVolumesAndExtractsThemBack) {
     arj.extract_flat(archive, dir / "flat", {"zfzj_dwjk_sb_jc.dbf", "说明.txt"});
     EXPECT_TRUE(read_file(dir / "flat" / "zfzj_dwjk_sb_jc.dbf") == big);
     EXPECT_EQ(read_file(dir / "flat" / "说明.txt"), "小区");
+    write_file(dir / "flat" / "说明.txt", "changed");
+    arj.extract_flat(archive, dir / "flat");  // overwrites without asking
+    EXPECT_EQ(read_file(dir / "flat" / "说明.txt"), "小区");
 
     // The files were stored under their bare names: extracting with paths gives the same files.
     arj.extract_with_paths(archive, dir / "x", {"zfzj_dwjk_sb_jc.dbf"});
@@ -120,7 +123,7 @@ TEST_F(ArchiverTest, ReportsWhatWentWrong) {
     EXPECT_FALSE(fs::exists(dir / "two.arj"));
 }
 
-TEST(ArchiverMissing, SaysArjIsMissing) {
+TEST(ArchiverLocation, ArjInTheDataRootComesFirst) {
     TempDir dir;
     exchange::Archiver arj(dir.path());
     if (arj.available()) {

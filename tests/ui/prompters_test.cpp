@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <sstream>
 
+#include "core/date_input_dialog.h"
 #include "store/sqlite.h"
 #include "support/modal_driver.h"
 #include "support/temp_dir.h"
@@ -60,6 +62,38 @@ TEST(QtPrompter, MessageBoxWithCaptionIconAndChineseButtons) {
     });
     prompter.error("错误信息", "失败");
     EXPECT_EQ(ok_text, "确定");
+}
+
+TEST(QtPrompter, RefusalInAFocusCheckReturnsTheFocus) {
+    // The real path: a message box opens while the focus is changing, and closes again.
+    ui::QtPrompter prompter;
+    core::DateInputDialog dialog(prompter);
+    dialog.preset("2004-03-15");
+    dialog.show();
+    dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    auto* month = dialog.findChild<QLineEdit*>("EditMonth");
+    auto* day = dialog.findChild<QLineEdit*>("EditDay");
+    month->setFocus();
+    month->setText("13");
+    QString shown;
+    int boxes = 0;
+    ModalDriver driver([&](QWidget* w) {
+        auto* box = qobject_cast<QMessageBox*>(w);
+        ASSERT_NE(box, nullptr);
+        ++boxes;
+        shown = box->windowTitle() + ":" + box->text();
+        box->buttons().value(0)->click();
+    });
+    day->setFocus();
+    QTest::qWait(50);
+    EXPECT_EQ(shown, "警告:数字输入无效！");
+    EXPECT_EQ(boxes, 1);
+    // The box took the activation away; when the dialog has it back, the month has the focus.
+    dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    EXPECT_TRUE(month->hasFocus());
+    EXPECT_EQ(boxes, 1);
 }
 
 TEST(QtPrompter, DelphiStyleFiltersBecomeQtFilters) {
