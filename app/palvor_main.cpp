@@ -1,1 +1,42 @@
-int main() { return 0; }
+// The desktop program. The working directory at start is the data root.
+#include <QApplication>
+#include <QFont>
+#include <QFontDatabase>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+#include <clocale>
+#include <filesystem>
+
+#include "core/app_state.h"
+#include "core/main_window.h"
+#include "core/startup.h"
+#include "store/sqlite.h"
+#include "ui/qt_prompter.h"
+
+int main(int argc, char** argv) {
+    std::setlocale(LC_ALL, "C.UTF-8");
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("palvor");
+    // Qt's own dialogs (file chooser, print dialog) in Chinese.
+    QTranslator qt_zh;
+    if (qt_zh.load(QLocale(QLocale::Chinese, QLocale::China), "qtbase", "_",
+                   QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qt_zh);
+    QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
+    if (QFontDatabase::families().contains("WenQuanYi Zen Hei")) {
+        QFont font("WenQuanYi Zen Hei");
+        font.setPointSize(10);
+        QApplication::setFont(font);
+    }
+
+    core::AppState state;
+    state.set_directories(std::filesystem::current_path().string());
+    store::Database db;
+    ui::QtPrompter prompter(nullptr, &state);
+    core::MainWindow window(state, db, prompter);
+    if (!core::prepare_tables(state, db, prompter)) return 1;
+
+    window.showMaximized();
+    return app.exec();
+}

@@ -8,8 +8,8 @@ namespace core {
 
 void AppState::set_directories(const std::string& working_dir) {
     start_dir = working_dir;
-    data_root = working_dir;
-    if (data_root.empty() || data_root.back() != '/') data_root += '/';
+    bool has_separator = !working_dir.empty() && working_dir.back() == '/';
+    data_root = has_separator ? working_dir : working_dir + "/";
     tables_dir = data_root + "palvor_tables/";
     emptydb_dir = data_root + "palvor_emptydb/";
 }

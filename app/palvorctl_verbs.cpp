@@ -1,0 +1,82 @@
+// The verbs of palvorctl. Each one is a thin shell over a service of the program.
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+
+#include "app/palvorctl.h"
+#include "core/installation.h"
+#include "store/catalogue.h"
+#include "store/csv_export.h"
+#include "store/dbf_export.h"
+#include "store/errors.h"
+
+namespace fs = std::filesystem;
+
+namespace ctl {
+namespace {
+
+void no_more(const std::vector<std::string>& args) {
+    if (!args.empty()) throw UsageError("多余的参数：" + args.front());
+}
+
+int init(Context&, std::vector<std::string>& args) {
+    if (args.size() != 1) throw UsageError("init 需要一个目录");
+    core::install_data_root(args[0]);
+    std::cout << "数据目录已就绪：" << fs::absolute(args[0]).lexically_normal().string() << "\n";
+    return kOk;
+}
+
+int upgrade(Context& ctx, std::vector<std::string>& args) {
+    no_more(args);
+    ctx.open_ready();
+    return kOk;
+}
+
+int export_table(Context& ctx, std::vector<std::string>& args) {
+    std::string out = take_option(args, "--out");
+    std::string format = take_option(args, "--format");
+    if (format.empty()) format = "csv";
+    if (args.size() != 1) throw UsageError("export 需要一个表名");
+    if (format != "csv" && format != "dbf") throw UsageError("未知的格式：" + format + "（可用 csv 或 dbf）");
+    const store::TableDef* found = store::find_table(args[0]);
+    if (!found) throw UsageError("未知的数据表：" + args[0]);
+    const store::TableDef& def = *found;
+    ctx.open_existing();
+    if (format == "dbf") {
+        if (out.empty()) throw UsageError("dbf 格式需要 --out 文件");
+        store::export_table_dbf(ctx.db, def.name, out);
+        return kOk;
+    }
+    if (out.empty()) {
+        store::export_table_csv(ctx.db, def.name, std::cout);
+        return kOk;
+    }
+    // Written next to the target and renamed, so a failed export leaves no half file.
+    std::string tmp = out + ".part";
+    {
+        std::ofstream file(tmp, std::ios::binary | std::ios::trunc);
+        if (!file) throw palvor::Error("无法创建文件：" + out);
+        try {
+            store::export_table_csv(ctx.db, def.name, file);
+        } catch (...) {
+            file.close();
+            fs::remove(tmp);
+            throw;
+        }
+    }
+    fs::rename(tmp, out);
+    return kOk;
+}
+
+}  // namespace
+
+const std::vector<Verb>& verbs() {
+    static const std::vector<Verb> list = {
+        {"init", "init 目录                          创建数据目录（已有数据不受影响）", init},
+        {"upgrade", "upgrade                            运行启动检查与数据表升级", upgrade},
+        {"export", "export 表名 [--format csv|dbf] [--out 文件]  导出数据表", export_table},
+    };
+    return list;
+}
+
+}  // namespace ctl
