@@ -20,7 +20,7 @@ std::string AppState::templates_db_path() const { return emptydb_dir + "template
 void load_unit_identity(AppState& state, store::Database& db) {
     static const char* flags[] = {"sbxzbz_dwdj", "sbxzbz_dwkh", "sbxzbz_xqxx", "sbxzbz_zxx",
                                   "sbxzbz_hxx",  "sbxzbz_zhxx", "sbxzbz_ywls"};
-    std::string combined = "0";
+    const char* combined = "0";
     {
         auto st = db.prepare("SELECT * FROM jbxx_dwxxk");
         if (st.step()) {
@@ -40,7 +40,7 @@ void load_unit_identity(AppState& state, store::Database& db) {
             state.unit_jbjgbh.clear();
         }
     }
-    db.prepare("UPDATE jbxx_dwxxk SET sbxzbz = ?1").bind(1, combined).run();
+    db.prepare("UPDATE jbxx_dwxxk SET sbxzbz = ?1").bind(1, std::string_view(combined)).run();
     state.received_all = true;
 }
 
