@@ -9,6 +9,8 @@
 #include "store/csv_export.h"
 #include "store/dbf_export.h"
 #include "store/errors.h"
+#include "exchange/download_reception.h"
+#include "ui/terminal_progress.h"
 
 namespace fs = std::filesystem;
 
@@ -68,6 +70,15 @@ int export_table(Context& ctx, std::vector<std::string>& args) {
     return kOk;
 }
 
+int receive(Context& ctx, std::vector<std::string>& args) {
+    if (args.size() != 2) throw UsageError("receive 需要类别和文件");
+    if (args[0] != "xqxx") throw UsageError("未知或尚不支持的接收类别：" + args[0] + "（可用 xqxx）");
+    ctx.open_ready();
+    ui::TerminalProgress progress;
+    exchange::DownloadReception reception(ctx.state, ctx.db, *ctx.prompter, progress);
+    return reception.receive(exchange::DownloadKind::Xqxx, args[1]) ? kOk : kRefused;
+}
+
 }  // namespace
 
 const std::vector<Verb>& verbs() {
@@ -75,6 +86,7 @@ const std::vector<Verb>& verbs() {
         {"init", "init 目录                          创建数据目录（已有数据不受影响）", init},
         {"upgrade", "upgrade                            运行启动检查与数据表升级", upgrade},
         {"export", "export 表名 [--format csv|dbf] [--out 文件]  导出数据表", export_table},
+        {"receive", "receive xqxx 文件 [--yes]            接收中心下载的小区信息（.arj 或 .dbf）", receive},
     };
     return list;
 }
