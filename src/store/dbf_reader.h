@@ -13,8 +13,9 @@ namespace store {
 
 class DbfReader;
 
-// One record of an open file; valid while its reader lives. Fields are given by position (0-based)
-// or by name (without regard to case). A blank number reads as 0, a blank text or date as "".
+// One record of an open file; valid while its reader lives and is not moved. Fields are given by
+// position (0-based) or by name (without regard to case). A blank number reads as 0, a blank text
+// or date as "".
 // A value that cannot be read throws palvor::Error naming the file, record and field.
 class DbfRow {
 public:
