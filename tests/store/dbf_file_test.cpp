@@ -88,7 +88,7 @@ TEST(DbfFile, IndependentReaderSeesTheSameValues) {
                                 " else str(v) for v in r.values()))\n");
     const char* python = std::filesystem::exists("/usr/bin/python3") ? "/usr/bin/python3" : "python3";
     std::string out = (dir / "out.txt").string();
-    std::string cmd = std::string(python) + " '" + script + "' '" + path + "' > '" + out + "' 2>&1";
+    std::string cmd = "PYTHONIOENCODING=utf-8 " + std::string(python) + " '" + script + "' '" + path + "' > '" + out + "' 2>&1";
     int rc = std::system(cmd.c_str());
     std::string got = testing_support::read_file(out);
     ASSERT_EQ(rc, 0) << "python3-dbfread is needed for this test:\n" << got;
