@@ -30,6 +30,10 @@ std::string trimmed_sql(std::string sql) {
     return sql;
 }
 
+// Windows and locate run the same SQL text, so SQLite sorts both the same way (with a LIMIT it
+// keeps rows of equal sort key in scan order; without one it need not).
+constexpr const char* kWindow = " LIMIT :grid_limit OFFSET :grid_offset";
+
 }  // namespace
 
 GridModel::GridModel(store::Database& db, QObject* parent) : QAbstractTableModel(parent), db_(db) {}
@@ -123,7 +127,7 @@ void GridModel::run_query() {
     current_ = -1;
     current_key_.reset();
     try {
-        auto st = std::make_unique<store::Statement>(db_, sql_ + " LIMIT :grid_limit OFFSET :grid_offset");
+        auto st = std::make_unique<store::Statement>(db_, sql_ + kWindow);
         for (int i = 0; i < st->column_count(); ++i) names_.push_back(st->column_name(i));
         store::Statement count(db_, "SELECT count(*) FROM (" + sql_ + ")");
         bind_values(count, params_);
@@ -162,8 +166,10 @@ void GridModel::set_current_row(int row) {
 bool GridModel::locate(std::string_view column, const SqlValue& value) {
     int col = source_column(column);
     if (col < 0 || sql_.empty()) return false;
-    store::Statement st(db_, sql_);
+    store::Statement st(db_, sql_ + kWindow);
     bind_values(st, params_);
+    st.bind(":grid_limit", std::int64_t(-1));
+    st.bind(":grid_offset", std::int64_t(0));
     int row = 0;
     while (st.step()) {
         bool hit = false;

@@ -108,6 +108,18 @@ TEST_F(GridModelTest, BigListFetchesOnlyWhatIsShown) {
     EXPECT_LT(m.cached_rows(), 3000);
 }
 
+// Many rows share a sort key: the row found must be the row shown at that position.
+TEST_F(GridModelTest, LocateLandsOnTheRowItFoundAmongEqualSortKeys) {
+    add_rows(6, 3000);
+    db_.exec("UPDATE jbxx_xqxxk SET xqmc = char(19968 + (xqbh * 7919) % 3)");
+    ui::GridModel m(db_);
+    m.open("select * from jbxx_xqxxk order by xqmc");
+    for (std::int64_t key : {7, 1500, 2999}) {
+        ASSERT_TRUE(m.locate("xqbh", key));
+        EXPECT_EQ(m.current_integer("xqbh"), key);
+    }
+}
+
 TEST_F(GridModelTest, RefreshKeepsCurrentKeyOrPosition) {
     ui::GridModel m(db_);
     m.set_key_column("xqbh");
