@@ -11,6 +11,7 @@
 #include "core/app_state.h"
 #include "core/main_window.h"
 #include "core/startup.h"
+#include "registry/community_window.h"
 #include "store/sqlite.h"
 #include "ui/qt_prompter.h"
 
@@ -36,6 +37,9 @@ int main(int argc, char** argv) {
     ui::QtPrompter prompter(nullptr, &state);
     core::MainWindow window(state, db, prompter);
     if (!core::prepare_tables(state, db, prompter)) return 1;
+
+    window.set_command("MItemCSH_XQXX",
+                       [&] { window.add_child(new registry::CommunityWindow(state, db, prompter, &window)); });
 
     window.showMaximized();
     return app.exec();
