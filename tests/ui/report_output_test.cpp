@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
+#include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSpinBox>
@@ -73,6 +74,21 @@ TEST(ReportOutput, PdfOfChineseReportReadsBack) {
     for (const char* t : {"单位名称：维修基金管理处", "序号", "小区地址",
                           "幸福花园1期", "长安街10号", "幸福花园25期", "打印日期：2024-05-06", "总记录数：25"})
         EXPECT_TRUE(text.contains(QString::fromUtf8(t))) << t;
+}
+
+// Printing goes through the same painter; a page range prints only those pages.
+TEST(ReportOutput, PrinterGetsTheChosenPageRange) {
+    testing_support::TempDir dir;
+    std::string path = (dir / "printed.pdf").string();
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(path));
+    print_to(*three_page_report(), printer, 2, 3);
+    QStringList pages = pdf_pages(path);
+    ASSERT_EQ(pages.size(), 2);
+    EXPECT_TRUE(pages[0].contains("第2页"));
+    EXPECT_TRUE(pages[1].contains("第3页"));
+    EXPECT_TRUE(pages[1].contains("幸福花园25期"));
 }
 
 TEST(ReportOutput, PdfIntoMissingFolderFailsWithMessageAndLeavesNothing) {

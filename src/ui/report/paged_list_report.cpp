@@ -45,6 +45,7 @@ struct PagedListReport::Layout {
 };
 
 void PagedListReport::set_footer(const QStringList& texts) {
+    doc_.reset();
     footer_.clear();
     for (qsizetype i = 0; i < texts.size(); ++i) {
         Align a = i == 0 ? Align::Left : (i == texts.size() - 1 ? Align::Right : Align::Center);
