@@ -10,6 +10,7 @@
 #include "store/dbf_export.h"
 #include "store/errors.h"
 #include "exchange/download_reception.h"
+#include "registry/community_report.h"
 #include "ui/terminal_progress.h"
 
 namespace fs = std::filesystem;
@@ -79,6 +80,18 @@ int receive(Context& ctx, std::vector<std::string>& args) {
     return reception.receive(exchange::DownloadKind::Xqxx, args[1]) ? kOk : kRefused;
 }
 
+int print(Context& ctx, std::vector<std::string>& args) {
+    std::string pdf = take_option(args, "--pdf");
+    if (args.size() != 1 || args[0] != "communities") throw UsageError("print 目前支持 communities");
+    if (pdf.empty()) throw UsageError("print 需要 --pdf 文件");
+    ctx.open_existing();
+    core::load_unit_identity(ctx.state, ctx.db);
+    auto report = registry::make_community_report(ctx.db, ctx.state, registry::CommunitySort::ByNumber);
+    if (report->record_count() == 0) throw palvor::Error("没有小区信息，无需打印。");
+    report->write_pdf(QString::fromStdString(pdf));
+    return kOk;
+}
+
 }  // namespace
 
 const std::vector<Verb>& verbs() {
@@ -87,6 +100,7 @@ const std::vector<Verb>& verbs() {
         {"upgrade", "upgrade                            运行启动检查与数据表升级", upgrade},
         {"export", "export 表名 [--format csv|dbf] [--out 文件]  导出数据表", export_table},
         {"receive", "receive xqxx 文件 [--yes]            接收中心下载的小区信息（.arj 或 .dbf）", receive},
+        {"print", "print communities --pdf 文件         小区信息表输出为PDF", print},
     };
     return list;
 }
