@@ -4,6 +4,7 @@
 #include <QFontDatabase>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QScreen>
 #include <QTranslator>
 #include <clocale>
 #include <filesystem>
@@ -13,12 +14,14 @@
 #include "core/startup.h"
 #include "registry/community_window.h"
 #include "store/sqlite.h"
+#include "ui/app_icon.h"
 #include "ui/qt_prompter.h"
 
 int main(int argc, char** argv) {
     std::setlocale(LC_ALL, "C.UTF-8");
     QApplication app(argc, argv);
     QApplication::setApplicationName("palvor");
+    QApplication::setWindowIcon(ui::app_icon());
     // Qt's own dialogs (file chooser, print dialog) in Chinese.
     QTranslator qt_zh;
     if (qt_zh.load(QLocale(QLocale::Chinese, QLocale::China), "qtbase", "_",
@@ -41,6 +44,8 @@ int main(int argc, char** argv) {
     window.set_command("MItemCSH_XQXX",
                        [&] { window.add_child(new registry::CommunityWindow(state, db, prompter, &window)); });
 
+    // Without a window manager "maximised" means nothing; start at the screen's size anyway.
+    if (QScreen* screen = QApplication::primaryScreen()) window.setGeometry(screen->availableGeometry());
     window.showMaximized();
     return app.exec();
 }

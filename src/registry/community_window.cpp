@@ -51,6 +51,7 @@ CommunityWindow::CommunityWindow(core::AppState& state, store::Database& db, ui:
     model_->set_hidden({"xqxh", "dwdjh"});
     model_->set_key_column("xqbh");
     model_->attach(grid_);
+    grid_->horizontalHeader()->setStretchLastSection(true);
 
     sort_ = new QComboBox(this);
     sort_->setObjectName("ComboBoxIndex");
@@ -133,6 +134,8 @@ CommunitySort CommunityWindow::sort() const { return CommunitySort(sort_->curren
 
 void CommunityWindow::refresh_list(long long position) {
     model_->open(community_list_sql(sort()));
+    grid_->setColumnWidth(model_->view_column("xqbh"), 90);
+    grid_->setColumnWidth(model_->view_column("xqmc"), 280);
     count_->setText(QString::number(model_->row_count()));
     bool any = model_->row_count() > 0;
     delete_->setEnabled(any);
