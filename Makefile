@@ -17,7 +17,7 @@ build: deps $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: build
-	@[ -d "$(DATA)/palvor_tables" ] || $(BUILD)/palvorctl init "$(DATA)"
+	@$(BUILD)/palvorctl init "$(DATA)" >/dev/null
 	cd "$(DATA)" && exec "$(CURDIR)/$(BUILD)/palvor"
 
 test: build
