@@ -2,24 +2,14 @@
 
 #include "core/app_state.h"
 #include "core/messages.h"
+#include "core/text_helpers.h"
 #include "store/passwd.h"
 #include "store/sqlite.h"
 #include "ui/prompter.h"
 
 namespace core {
-namespace {
-
-std::string trimmed(const std::string& s) {
-    auto b = s.find_first_not_of(" \t");
-    if (b == std::string::npos) return "";
-    auto e = s.find_last_not_of(" \t");
-    return s.substr(b, e - b + 1);
-}
-
-}  // namespace
-
 bool check_credentials(AppState& state, store::Database& db, const Credentials& c) {
-    std::string name = trimmed(c.name);
+    std::string name = trim(c.name);
     auto st = db.prepare("SELECT name, passwd FROM passwd WHERE nameid = ?1");
     st.bind(1, name);
     if (!st.step()) return false;

@@ -67,4 +67,11 @@ bool is_decimal_key(std::string_view text, int key) {
     return key == '.' && text.find('.') == std::string_view::npos;
 }
 
+std::string trim(std::string_view s) {
+    auto b = s.find_first_not_of(" \t");
+    if (b == std::string_view::npos) return "";
+    auto e = s.find_last_not_of(" \t");
+    return std::string(s.substr(b, e - b + 1));
+}
+
 }  // namespace core

@@ -28,4 +28,7 @@ bool is_decimal_key(std::string_view text, int key);
 // Number of characters of a UTF-8 text (a stray byte counts as one).
 int char_count(std::string_view s);
 
+// The text without leading and trailing blanks (spaces and tabs), as entry fields are trimmed.
+std::string trim(std::string_view s);
+
 }  // namespace core

@@ -26,11 +26,7 @@ MergeCounts merge_communities(store::Database& db, const core::AppState& state, 
     const int xqmc = file.require_field("xqmc");
     const int xqdz = file.require_field("xqdz");
 
-    progress.begin(file.row_count() + 1, 0, 0, msg::kUpdatingCommunities);
-    struct EndProgress {
-        ui::Progress& p;
-        ~EndProgress() { p.end(); }
-    } end_progress{progress};
+    ui::ProgressScope shown(progress, file.row_count() + 1, msg::kUpdatingCommunities);
     for (const store::DbfRow& row : file) {
         std::string name = row.text(xqmc);
         std::string address = row.text(xqdz);

@@ -119,11 +119,7 @@ bool DownloadReception::stage_file(DownloadKind kind, const std::string& path) {
         }
         Archiver arj(root);
         if (!arj.available()) return refuse(msg::kArchiverLost, msg::kCaptionWarning, kErrorIcon);
-        progress_.begin(2, 0, 0, msg::kExtracting);
-        struct EndProgress {
-            ui::Progress& p;
-            ~EndProgress() { p.end(); }
-        } end_progress{progress_};
+        ui::ProgressScope shown(progress_, 2, msg::kExtracting);
         arj.extract_flat(archive_copy, data_dir);
     } else if (ext == "dbf" || ext == "DBF") {
         std::error_code ec;

@@ -4,20 +4,14 @@
 #include <cstdlib>
 
 #include "core/app_state.h"
+#include "core/text_helpers.h"
 #include "registry/messages.h"
 #include "store/sqlite.h"
 
 namespace registry {
 
-std::string trim(const std::string& s) {
-    auto b = s.find_first_not_of(" \t");
-    if (b == std::string::npos) return "";
-    auto e = s.find_last_not_of(" \t");
-    return s.substr(b, e - b + 1);
-}
-
 std::optional<long long> parse_integer(const std::string& text) {
-    std::string t = trim(text);
+    std::string t = core::trim(text);
     if (t.empty()) return std::nullopt;
     char* end = nullptr;
     errno = 0;
@@ -71,8 +65,8 @@ bool CommunityRegistry::name_taken(const std::string& name) {
 
 std::optional<Refusal> CommunityRegistry::add(const std::string& number_text, std::string& name,
                                               const std::string& address) {
-    name = trim(name);
-    if (trim(number_text).empty()) return Refusal{Refusal::Number, msg::kXqbhEmpty};
+    name = core::trim(name);
+    if (core::trim(number_text).empty()) return Refusal{Refusal::Number, msg::kXqbhEmpty};
     auto number = parse_integer(number_text);
     if (!number) return Refusal{Refusal::Number, msg::kXqbhInvalid};
     if (find(*number)) return Refusal{Refusal::Number, msg::kXqbhDuplicate};
@@ -89,7 +83,7 @@ std::optional<Refusal> CommunityRegistry::add(const std::string& number_text, st
 
 std::optional<Refusal> CommunityRegistry::modify(long long xqbh, const std::string& old_name, std::string& name,
                                                  const std::string& address) {
-    name = trim(name);
+    name = core::trim(name);
     if (name.empty()) return Refusal{Refusal::Name, msg::kXqmcEmpty};
     if (name != old_name && name_taken(name)) return Refusal{Refusal::Name, msg::kXqmcDuplicate};
     auto st = db_.prepare("UPDATE jbxx_xqxxk SET xqmc = ?1, xqdz = ?2 WHERE xqbh = ?3");

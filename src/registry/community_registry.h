@@ -62,8 +62,6 @@ private:
     const core::AppState& state_;
 };
 
-// Leading and trailing blanks removed.
-std::string trim(const std::string& s);
 // The text as a whole integer (blanks around allowed); nullopt otherwise.
 std::optional<long long> parse_integer(const std::string& text);
 

@@ -23,4 +23,16 @@ public:
     void end() override {}
 };
 
+// Starts progress and ends it when the scope is left, also by an error.
+class ProgressScope {
+public:
+    ProgressScope(Progress& p, long long maximum, const std::string& title) : p_(p) { p_.begin(maximum, 0, 0, title); }
+    ~ProgressScope() { p_.end(); }
+    ProgressScope(const ProgressScope&) = delete;
+    ProgressScope& operator=(const ProgressScope&) = delete;
+
+private:
+    Progress& p_;
+};
+
 }  // namespace ui
