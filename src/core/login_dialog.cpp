@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "core/login.h"
+#include "ui/dialog_buttons.h"
 
 namespace core {
 
@@ -28,21 +29,10 @@ LoginDialog::LoginDialog(QWidget* parent) : QDialog(parent) {
     form->addRow(QString::fromUtf8("用户名:"), name_);
     form->addRow(QString::fromUtf8("登录密码:"), password_);
 
-    auto* ok = new QPushButton(QString::fromUtf8("确定(&O)"), this);
-    ok->setObjectName("ButtonOk");
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(QString::fromUtf8("取消(&C)"), this);
-    cancel->setObjectName("ButtonCancel");
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-
+    auto buttons = ui::ok_cancel_row(this, "ButtonOk", "确定(&O)", "ButtonCancel", "取消(&C)");
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.layout);
     setFixedSize(sizeHint().expandedTo(QSize(320, 150)));
 }
 

@@ -10,6 +10,7 @@
 #include "core/messages.h"
 #include "store/passwd.h"
 #include "ui/prompter.h"
+#include "ui/dialog_buttons.h"
 
 namespace core {
 namespace {
@@ -32,26 +33,16 @@ PasswordInputDialog::PasswordInputDialog(QWidget* parent) : QDialog(parent) {
 
     edit1_ = password_edit(this, "Edit1");
     edit2_ = password_edit(this, "Edit2");
-    auto* ok = new QPushButton(QString::fromUtf8("确定(&O)"), this);
-    ok->setObjectName("ButtonOk");
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(QString::fromUtf8("取消(&C)"), this);
-    cancel->setObjectName("ButtonCancel");
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    auto buttons = ui::ok_cancel_row(this, "ButtonOk", "确定(&O)", "ButtonCancel", "取消(&C)");
 
     auto* grid = new QGridLayout;
     grid->addWidget(new QLabel(QString::fromUtf8("第一次输入:"), this), 0, 0);
     grid->addWidget(edit1_, 0, 1);
     grid->addWidget(new QLabel(QString::fromUtf8("第二次输入:"), this), 1, 0);
     grid->addWidget(edit2_, 1, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.layout);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     edit1_->setFocus();
 }

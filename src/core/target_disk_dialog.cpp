@@ -14,6 +14,7 @@
 
 #include "core/app_state.h"
 #include "core/disk_copy.h"
+#include "ui/dialog_buttons.h"
 
 namespace core {
 namespace {
@@ -55,24 +56,15 @@ TargetDiskDialog::TargetDiskDialog(AppState& state, QWidget* parent) : QDialog(p
     result_ = new QLineEdit(this);
     result_->setObjectName("EditXZCP");
     result_->setReadOnly(true);
-    auto* ok = new QPushButton(QString::fromUtf8("确定"), this);
-    ok->setObjectName("ButtonQD");
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(QString::fromUtf8("取消"), this);
-    cancel->setObjectName("ButtonQX");
+    auto buttons = ui::ok_cancel_row(this, "ButtonQD", "确定", "ButtonQX", "取消", false);
 
     fill_drives();
     connect(drives_, qOverload<int>(&QComboBox::activated), this, &TargetDiskDialog::drive_chosen);
     connect(folders_, &QTreeView::clicked, this, &TargetDiskDialog::folder_chosen);
     connect(folders_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) { folder_chosen(current); });
-    connect(ok, &QPushButton::clicked, this, &TargetDiskDialog::confirm);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(buttons.ok, &QPushButton::clicked, this, &TargetDiskDialog::confirm);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(QString::fromUtf8("请选择目标磁盘："), this));
     layout->addWidget(drives_);
@@ -80,7 +72,7 @@ TargetDiskDialog::TargetDiskDialog(AppState& state, QWidget* parent) : QDialog(p
     layout->addWidget(folders_);
     layout->addWidget(new QLabel(QString::fromUtf8("选择结果："), this));
     layout->addWidget(result_);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.layout);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     set_directory(state_.data_root.empty() ? removable_media_dir() : state_.data_root);

@@ -9,6 +9,7 @@
 #include "core/text_helpers.h"
 #include "registry/community_registry.h"
 #include "registry/messages.h"
+#include "ui/dialog_buttons.h"
 #include "ui/key_filter.h"
 #include "ui/prompter.h"
 
@@ -36,11 +37,9 @@ CommunityEditDialog::CommunityEditDialog(CommunityRegistry& registry, ui::Prompt
     form->addRow(QString::fromUtf8("小区名称："), name_);
     form->addRow(QString::fromUtf8("小区地址："), address_);
 
-    auto* save = new QPushButton(QString::fromUtf8("保存"), this);
-    save->setObjectName("ButtonSave");
+    auto* save = ui::make_button(this, "ButtonSave", "保存");
     save->setAutoDefault(false);
-    auto* cancel = new QPushButton(QString::fromUtf8("取消"), this);
-    cancel->setObjectName("ButtonCancel");
+    auto* cancel = ui::make_button(this, "ButtonCancel", "取消");
     cancel->setAutoDefault(false);
     connect(save, &QPushButton::clicked, this, &CommunityEditDialog::save);
     connect(cancel, &QPushButton::clicked, this, &CommunityEditDialog::cancel);

@@ -18,6 +18,7 @@
 #include "registry/community_report.h"
 #include "registry/messages.h"
 #include "ui/command_runner.h"
+#include "ui/dialog_buttons.h"
 #include "ui/grid_model.h"
 #include "ui/progress_window.h"
 #include "ui/prompter.h"
@@ -65,17 +66,17 @@ CommunityWindow::CommunityWindow(core::AppState& state, store::Database& db, ui:
     file_->setObjectName("EditXZWJ");
     file_->setReadOnly(true);
 
-    auto* choose = button("ButtonXZWJ", "选择接收文件名称");
-    auto* receive_button = button("ButtonJSWJ", "接收小区信息");
-    auto* insert = button("ButtonInsert", "新增");
-    modify_ = button("ButtonModify", "修改");
-    delete_ = button("ButtonDelete", "删除");
-    auto* search_button = button("ButtonSearch", "查找");
-    auto* first = button("ButtonFirst", "首记录");
-    auto* last = button("ButtonLast", "尾记录");
-    auto* preview = button("ButtonYL", "预览");
-    auto* print = button("ButtonDY", "打印");
-    auto* exit = button("ButtonExit", "退出");
+    auto* choose = ui::make_button(this, "ButtonXZWJ", "选择接收文件名称");
+    auto* receive_button = ui::make_button(this, "ButtonJSWJ", "接收小区信息");
+    auto* insert = ui::make_button(this, "ButtonInsert", "新增");
+    modify_ = ui::make_button(this, "ButtonModify", "修改");
+    delete_ = ui::make_button(this, "ButtonDelete", "删除");
+    auto* search_button = ui::make_button(this, "ButtonSearch", "查找");
+    auto* first = ui::make_button(this, "ButtonFirst", "首记录");
+    auto* last = ui::make_button(this, "ButtonLast", "尾记录");
+    auto* preview = ui::make_button(this, "ButtonYL", "预览");
+    auto* print = ui::make_button(this, "ButtonDY", "打印");
+    auto* exit = ui::make_button(this, "ButtonExit", "退出");
 
     auto* top = new QHBoxLayout;
     top->addWidget(new QLabel(QString::fromUtf8("排序方式："), this));
@@ -121,12 +122,6 @@ CommunityWindow::CommunityWindow(core::AppState& state, store::Database& db, ui:
 }
 
 CommunityWindow::~CommunityWindow() = default;
-
-QPushButton* CommunityWindow::button(const char* name, const char* caption) {
-    auto* b = new QPushButton(QString::fromUtf8(caption), this);
-    b->setObjectName(name);
-    return b;
-}
 
 void CommunityWindow::guarded(const std::function<void()>& command) { ui::run_command(prompter_, command); }
 

@@ -55,7 +55,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    QPushButton* button(const char* name, const char* caption);
     void guarded(const std::function<void()>& command);
     bool refuse_before_receiving();
 
