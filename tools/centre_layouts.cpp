@@ -20,15 +20,15 @@ struct Col {
     V (*get)(const M&, const E&);
 };
 
-struct KindSpec {
+struct KindLayout {
     std::vector<DbfField> fields;
     int (*count)(const M&);
     std::function<void(const M&, int, std::vector<V>&)> fill;
 };
 
 template <class E>
-KindSpec spec(std::vector<Col<E>> cols, int (*count)(const M&), const E& (*entity)(const M&, int)) {
-    KindSpec s;
+KindLayout kind_layout(std::vector<Col<E>> cols, int (*count)(const M&), const E& (*entity)(const M&, int)) {
+    KindLayout s;
     for (const auto& c : cols) s.fields.push_back(c.field);
     s.count = count;
     s.fill = [cols = std::move(cols), entity](const M& m, int i, std::vector<V>& out) {
@@ -46,8 +46,8 @@ DbfField money(const char* name) { return DbfField::number(name, 14, 2); }
 const M& whole(const M& m, int) { return m; }
 int one(const M&) { return 1; }
 
-KindSpec dwdjxx() {
-    return spec<M>({{DbfField::number("dwbh", 6), [](const M& m, const M&) { return unit_number(m); }},
+KindLayout dwdjxx() {
+    return kind_layout<M>({{DbfField::number("dwbh", 6), [](const M& m, const M&) { return unit_number(m); }},
                     {DbfField::text("zzjgdm", 30), [](const M& m, const M&) -> V { return "71" + m.unit.dwdjh + "-6"; }},
                     {DbfField::text("dwmc", 100), [](const M& m, const M&) -> V { return m.unit.dwmc; }},
                     {DbfField::text("dwxz", 6), [](const M&, const M&) -> V { return "300303"; }},
@@ -82,8 +82,8 @@ KindSpec dwdjxx() {
                    one, whole);
 }
 
-KindSpec dwkhxx() {
-    return spec<M>({{DbfField::number("dwbh", 6), [](const M& m, const M&) { return unit_number(m); }},
+KindLayout dwkhxx() {
+    return kind_layout<M>({{DbfField::number("dwbh", 6), [](const M& m, const M&) { return unit_number(m); }},
                     {DbfField::text("jbbm", 60), [](const M&, const M&) -> V { return "财务部"; }},
                     {DbfField::text("lxr", 30), [](const M&, const M&) -> V { return "钱丽华"; }},
                     {DbfField::text("zjh", 30), [](const M&, const M&) -> V { return "33010419800312402X"; }},
@@ -95,9 +95,9 @@ KindSpec dwkhxx() {
                    one, whole);
 }
 
-KindSpec xqxx() {
+KindLayout xqxx() {
     using E = CentreCommunity;
-    return spec<E>({{DbfField::number("blz10", 10), [](const M& m, const E&) { return unit_number(m); }},
+    return kind_layout<E>({{DbfField::number("blz10", 10), [](const M& m, const E&) { return unit_number(m); }},
                     {DbfField::text("xqmc", 60), [](const M&, const E& e) -> V { return e.xqmc; }},
                     {DbfField::text("xqdz", 100), [](const M&, const E& e) -> V { return e.xqdz; }}},
                    [](const M& m) { return int(m.communities.size()); },
@@ -106,9 +106,9 @@ KindSpec xqxx() {
 
 const std::string& community_of(const M& m, int c) { return m.communities[std::size_t(c)].xqmc; }
 
-KindSpec zxx() {
+KindLayout zxx() {
     using E = CentreBuilding;
-    return spec<E>({{DbfField::number("blz10", 10), [](const M& m, const E&) { return unit_number(m); }},
+    return kind_layout<E>({{DbfField::number("blz10", 10), [](const M& m, const E&) { return unit_number(m); }},
                     {DbfField::text("xqmc", 60), [](const M& m, const E& e) -> V { return community_of(m, e.community); }},
                     {DbfField::text("zmc", 60), [](const M&, const E& e) -> V { return e.zmc; }},
                     {DbfField::text("zlx", 4), [](const M&, const E& e) -> V { return e.zlx; }},
@@ -122,9 +122,9 @@ KindSpec zxx() {
 
 const std::string& building_of(const M& m, int b) { return m.buildings[std::size_t(b)].zmc; }
 
-KindSpec hxx() {
+KindLayout hxx() {
     using E = CentreHousehold;
-    return spec<E>(
+    return kind_layout<E>(
         {{DbfField::number("blz10", 10), [](const M& m, const E&) { return unit_number(m); }},
          {DbfField::text("xqmc", 60), [](const M& m, const E& e) -> V { return community_of(m, e.community); }},
          {DbfField::text("zmc", 60), [](const M& m, const E& e) -> V { return building_of(m, e.building); }},
@@ -145,9 +145,9 @@ KindSpec hxx() {
         [](const M& m, int i) -> const E& { return m.households[std::size_t(i)]; });
 }
 
-KindSpec ckzhxx() {
+KindLayout ckzhxx() {
     using E = CentreAccount;
-    return spec<E>(
+    return kind_layout<E>(
         {{DbfField::text("ckbh", 10), [](const M&, const E& e) -> V { return std::to_string(e.ckbh); }},
          {DbfField::number("dwbh", 6), [](const M& m, const E&) { return unit_number(m); }},
          {DbfField::text("xqmc", 60), [](const M& m, const E& e) -> V { return e.community < 0 ? "" : community_of(m, e.community); }},
@@ -182,11 +182,11 @@ KindSpec ckzhxx() {
 
 const CentreAccount& account_of(const M& m, const CentreJournalRow& r) { return m.accounts[std::size_t(r.account)]; }
 
-KindSpec ywls() {
+KindLayout ywls() {
     using E = CentreJournalRow;
     const auto zero = [](const M&, const E&) -> V { return 0.0; };
     const auto empty = [](const M&, const E&) -> V { return ""; };
-    return spec<E>(
+    return kind_layout<E>(
         {{DbfField::text("lsh", 20), [](const M&, const E& e) -> V { return e.lsh; }},
          {DbfField::number("dwbh", 6), [](const M& m, const E&) { return unit_number(m); }},
          {DbfField::number("ckh", 10), [](const M& m, const E& e) -> V { return account_of(m, e).ckbh; }},
@@ -225,21 +225,21 @@ KindSpec ywls() {
         [](const M& m, int i) -> const E& { return m.journal[std::size_t(i)]; });
 }
 
-const KindSpec& spec_of(DownloadKind kind) {
-    static const std::vector<KindSpec> specs = {dwdjxx(), dwkhxx(), xqxx(), zxx(), hxx(), ckzhxx(), ywls()};
-    return specs.at(std::size_t(kind));
+const KindLayout& layout_of(DownloadKind kind) {
+    static const std::vector<KindLayout> layouts = {dwdjxx(), dwkhxx(), xqxx(), zxx(), hxx(), ckzhxx(), ywls()};
+    return layouts.at(std::size_t(kind));
 }
 
 }  // namespace
 
-const std::vector<store::DbfField>& download_layout(DownloadKind kind) { return spec_of(kind).fields; }
+const std::vector<store::DbfField>& download_layout(DownloadKind kind) { return layout_of(kind).fields; }
 
 namespace centre_rows {
 
-int row_count(const CentreModel& model, DownloadKind kind) { return spec_of(kind).count(model); }
+int row_count(const CentreModel& model, DownloadKind kind) { return layout_of(kind).count(model); }
 
 void fill(const CentreModel& model, DownloadKind kind, int index, std::vector<DownloadValue>& out) {
-    spec_of(kind).fill(model, index, out);
+    layout_of(kind).fill(model, index, out);
 }
 
 }  // namespace centre_rows
