@@ -9,6 +9,7 @@
 #include "registry/community_report.h"
 #include "registry/community_window.h"
 #include "support/data_root_fixture.h"
+#include "support/modal_driver.h"
 #include "ui/grid_model.h"
 #include "ui/progress.h"
 
@@ -196,4 +197,21 @@ TEST(CommunityReport, ThirtyThreeRowsMakeTwoPages) {
     EXPECT_FALSE(doc->pages[0].contains(QString::fromUtf8("小区33")));
     EXPECT_TRUE(doc->pages[1].contains(QString::fromUtf8("第2页")));
     EXPECT_TRUE(doc->pages[1].contains(QString::fromUtf8("33")));
+}
+
+TEST(CommunityWindow, TheRealAddWindowSavesAndCancels) {
+    Fixture f;
+    f.window->set_edit_runner([](CommunityEditDialog& d) { d.exec(); });
+    f.window->show();
+    testing_support::ModalDriver driver(
+        [](QWidget* d) {
+            type(d, "EditXQMC", "明珠花园");
+            click(d, "ButtonSave");
+            click(d, "ButtonCancel");
+        },
+        "TfrmXQXXLR_ZJXG");
+    click(f.window.get(), "ButtonInsert");
+    EXPECT_TRUE(driver.fired());
+    EXPECT_FALSE(driver.timed_out());
+    EXPECT_EQ(f.root.db.scalar_int("SELECT count(*) FROM jbxx_xqxxk WHERE xqbh = 1 AND xqmc = '明珠花园'"), 1);
 }
