@@ -12,6 +12,16 @@ constexpr auto D = ColumnType::Date;
 constexpr auto B = ColumnType::Bool;
 constexpr auto M = ColumnType::Memo;
 
+// The columns every deposit and withdrawal line starts with, followed by its own.
+std::vector<Column> with_line_head(std::vector<Column> rest) {
+    std::vector<Column> cols = {{"pzh", I, 8, ""},          {"ywxh", I, 8, "小流水号"},  {"zzrq", D, 10, "小流水日期"},
+                                {"pzlx", T, 10, ""},         {"zhlx", T, 10, "存款类型"}, {"zhzt", T, 10, "存款状态"},
+                                {"zhlb", T, 20, "存款类别"}, {"jbjgbh", T, 16, ""},       {"dwdjh", T, 6, "单位登记号"},
+                                {"xqbh", I, 0, "小区编号"},  {"zbh", I, 0, "幢编号"},     {"hbh", I, 0, "户编号"}};
+    cols.insert(cols.end(), rest.begin(), rest.end());
+    return cols;
+}
+
 std::vector<TableDef> build() {
     std::vector<TableDef> t;
 
@@ -194,18 +204,7 @@ std::vector<TableDef> build() {
                  {"pzh"}});
 
     t.push_back({"ywcl_jcpzk2", "sjk_ywcl_jcpzk2", "缴存凭证库2", TableKind::Voucher,
-                 {{"pzh", I, 8, ""},
-                  {"ywxh", I, 8, "小流水号"},
-                  {"zzrq", D, 10, "小流水日期"},
-                  {"pzlx", T, 10, ""},
-                  {"zhlx", T, 10, "存款类型"},
-                  {"zhzt", T, 10, "存款状态"},
-                  {"zhlb", T, 20, "存款类别"},
-                  {"jbjgbh", T, 16, ""},
-                  {"dwdjh", T, 6, "单位登记号"},
-                  {"xqbh", I, 0, "小区编号"},
-                  {"zbh", I, 0, "幢编号"},
-                  {"hbh", I, 0, "户编号"},
+                 with_line_head({
                   {"fwlx", T, 20, "房屋类型"},
                   {"zhbh", I, 0, "存款帐户编号"},
                   {"zh", T, 30, "存款帐号"},
@@ -228,7 +227,7 @@ std::vector<TableDef> build() {
                   {"czy", T, 16, "操作员"},
                   {"czsj", D, 10, "操作时间"},
                   {"bz", T, 200, "备注"},
-                  {"sbbz", T, 10, ""}},
+                  {"sbbz", T, 10, ""}}),
                  {"pzh", "ywxh"}});
 
     t.push_back({"ywcl_zqpzk1", "sjk_ywcl_zqpzk1", "支取凭证库1", TableKind::Voucher,
@@ -252,18 +251,7 @@ std::vector<TableDef> build() {
                  {"pzh"}});
 
     t.push_back({"ywcl_zqpzk2", "sjk_ywcl_zqpzk2", "支取凭证库2", TableKind::Voucher,
-                 {{"pzh", I, 8, ""},
-                  {"ywxh", I, 8, "小流水号"},
-                  {"zzrq", D, 10, "小流水日期"},
-                  {"pzlx", T, 10, ""},
-                  {"zhlx", T, 10, "存款类型"},
-                  {"zhzt", T, 10, "存款状态"},
-                  {"zhlb", T, 20, "存款类别"},
-                  {"jbjgbh", T, 16, ""},
-                  {"dwdjh", T, 6, "单位登记号"},
-                  {"xqbh", I, 0, "小区编号"},
-                  {"zbh", I, 0, "幢编号"},
-                  {"hbh", I, 0, "户编号"},
+                 with_line_head({
                   {"zhbh", I, 0, "存款帐户编号"},
                   {"zh", T, 30, "存款帐号"},
                   {"jczt", T, 16, "支取状态"},
@@ -287,7 +275,7 @@ std::vector<TableDef> build() {
                   {"czy", T, 16, "操作员"},
                   {"czsj", D, 10, "操作时间"},
                   {"bz", T, 200, "备注"},
-                  {"sbbz", T, 10, ""}},
+                  {"sbbz", T, 10, ""}}),
                  {"pzh", "ywxh"}});
 
     t.push_back({"ywcl_zcpzk1", "sjk_ywcl_zcpzk1", "转存凭证库1", TableKind::Voucher,
