@@ -26,9 +26,6 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     line("用于缴存单位管理小区、幢、户、账户及缴存、支取、转存业务");
     line("并与住房资金管理中心交换数据");
     layout->addSpacing(12);
-    line("联系电话：0571-8800 1234    传真：0571-8800 1235");
-    line("网站地址：www.palvor.cn");
-    line("电子信箱：support@palvor.cn");
     auto* ok = new QPushButton(QString::fromUtf8("确定(&O)"), this);
     ok->setObjectName("OKButton");
     ok->setDefault(true);
