@@ -12,6 +12,7 @@
 #include "ui/focus_leave.h"
 #include "ui/key_filter.h"
 #include "ui/prompter.h"
+#include "ui/captions.h"
 
 namespace core {
 namespace {
@@ -104,7 +105,7 @@ bool DateInputDialog::check_part(Part part, bool focus_back) {
              (part == Part::Day && (value < 1 || value > 31)))
         problem = msg::kNumberInvalid;
     if (!problem) return true;
-    prompter_.warn(msg::kCaptionWarning, problem);
+    prompter_.warn(ui::caption::kWarning, problem);
     if (focus_back) ui::return_focus(edit);
     return false;
 }
@@ -118,12 +119,12 @@ void DateInputDialog::confirm() {
     const int d = day_->text().trimmed().toInt();
     // Dates are ten-character texts everywhere, and a day past the month's end is no date.
     if (y < 1000) {
-        prompter_.warn(msg::kCaptionWarning, msg::kNumberInvalid);
+        prompter_.warn(ui::caption::kWarning, msg::kNumberInvalid);
         ui::return_focus(year_);
         return;
     }
     if (d > days_in_month(y, m)) {
-        prompter_.warn(msg::kCaptionWarning, msg::kNumberInvalid);
+        prompter_.warn(ui::caption::kWarning, msg::kNumberInvalid);
         ui::return_focus(day_);
         return;
     }

@@ -11,6 +11,7 @@
 #include "core/messages.h"
 #include "exchange/archiver.h"
 #include "ui/prompter.h"
+#include "ui/captions.h"
 
 namespace core {
 
@@ -84,13 +85,13 @@ std::string lower_ascii(std::string s) {
 bool copy_with_confirm(ui::Prompter& prompter, const fs::path& source, const fs::path& target) {
     std::error_code ec;
     if (!fs::exists(source, ec)) {
-        prompter.warn(msg::kCaptionWarning,
+        prompter.warn(ui::caption::kWarning,
                       std::string(msg::kSourceMissingPrefix) + source.string() + msg::kSourceMissingSuffix);
         return false;
     }
-    if (fs::exists(target, ec) && !prompter.ask(msg::kCaptionConfirm, msg::kConfirmOverwrite)) return false;
+    if (fs::exists(target, ec) && !prompter.ask(ui::caption::kConfirm, msg::kConfirmOverwrite)) return false;
     if (!copy_file_durably(source, target)) {
-        prompter.warn(msg::kCaptionWarning, msg::kDiskWriteFailed);
+        prompter.warn(ui::caption::kWarning, msg::kDiskWriteFailed);
         return false;
     }
     return true;

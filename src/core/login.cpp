@@ -6,6 +6,7 @@
 #include "store/passwd.h"
 #include "store/sqlite.h"
 #include "ui/prompter.h"
+#include "ui/captions.h"
 
 namespace core {
 bool check_credentials(AppState& state, store::Database& db, const Credentials& c) {
@@ -25,7 +26,7 @@ bool login(AppState& state, store::Database& db, ui::Prompter& prompter, const C
     for (int attempt = 0; attempt < 3; ++attempt) {
         if (!ask(c)) return false;
         if (check_credentials(state, db, c)) return true;
-        prompter.inform(msg::kCaptionFailed, msg::kLoginFailed, ui::Icon::Error);
+        prompter.inform(ui::caption::kFailed, msg::kLoginFailed, ui::Icon::Error);
     }
     return false;
 }

@@ -17,6 +17,7 @@
 #include "core/startup.h"
 #include "store/sqlite.h"
 #include "ui/prompter.h"
+#include "ui/captions.h"
 
 namespace core {
 namespace {
@@ -155,13 +156,13 @@ QAction* MainWindow::menu_item(const QString& name) const { return items_.value(
 void MainWindow::run_item(const QString& name) {
     auto it = commands_.find(name);
     if (it == commands_.end()) {
-        prompter_.inform(msg::kCaptionInfo, msg::kNotYetAvailable);
+        prompter_.inform(ui::caption::kInfo, msg::kNotYetAvailable);
         return;
     }
     try {
         (*it)();
     } catch (const std::exception& e) {
-        prompter_.error(msg::kCaptionError, e.what());
+        prompter_.error(ui::caption::kError, e.what());
     }
 }
 
@@ -236,7 +237,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->accept();
         return;
     }
-    if (prompter_.ask(msg::kCaptionExit, msg::kConfirmExit, false)) {
+    if (prompter_.ask(ui::caption::kExit, msg::kConfirmExit, false)) {
         mdi_->closeAllSubWindows();
         event->accept();
     } else {

@@ -1,13 +1,7 @@
 #pragma once
-// Message texts and captions of the application core.
+// Message texts of the application core (captions: ui/captions.h).
 
 namespace core::msg {
-
-inline constexpr const char* kCaptionInfo = "提示信息";
-inline constexpr const char* kCaptionWarning = "警告";
-inline constexpr const char* kCaptionError = "错误信息";
-inline constexpr const char* kCaptionFailed = "失败";
-inline constexpr const char* kCaptionExit = "退出确认";
 
 inline constexpr const char* kCopyUnitTableFailed = "拷贝单位开户信息库数据库文件时出错！请与系统管理员联系!";
 inline constexpr const char* kCopyUserTableFailed = "拷贝用户信息库数据库文件时出错！请与系统管理员联系!";
@@ -30,7 +24,6 @@ inline constexpr const char* kCopyFailedPrefix = "拷贝文件";
 inline constexpr const char* kCopyFailedSuffix = "时出错，不能设置操作系统!";
 
 // Shared small dialogs.
-inline constexpr const char* kCaptionConfirm = "确认";
 inline constexpr const char* kNumberWrong = "数字输入有误！";
 inline constexpr const char* kNumberInvalid = "数字输入无效！";
 inline constexpr const char* kPasswordMismatch = "密码输入错误:两次输入的密码不匹配!";

@@ -6,6 +6,7 @@
 
 #include "core/messages.h"
 #include "ui/prompter.h"
+#include "ui/captions.h"
 
 namespace fs = std::filesystem;
 
@@ -13,7 +14,7 @@ namespace core {
 
 bool set_operating_system(const std::string& dir, OsVariant variant, ui::Prompter& prompter) {
     auto stop = [&](const std::string& text) {
-        prompter.error(msg::kCaptionWarning, text);
+        prompter.error(ui::caption::kWarning, text);
         return false;
     };
     std::vector<std::pair<std::string, std::string>> copies;  // source -> target
@@ -46,7 +47,7 @@ bool set_operating_system(const std::string& dir, OsVariant variant, ui::Prompte
         fs::copy_file(root / source, root / target, fs::copy_options::overwrite_existing, ec);
         if (ec) return stop(std::string(msg::kCopyFailedPrefix) + target + msg::kCopyFailedSuffix);
     }
-    prompter.inform(msg::kCaptionInfo, done);
+    prompter.inform(ui::caption::kInfo, done);
     return true;
 }
 

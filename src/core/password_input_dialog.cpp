@@ -11,6 +11,7 @@
 #include "store/passwd.h"
 #include "ui/prompter.h"
 #include "ui/dialog_buttons.h"
+#include "ui/captions.h"
 
 namespace core {
 namespace {
@@ -54,7 +55,7 @@ bool input_password(ui::Prompter& prompter, int& digest, QWidget* parent) {
     PasswordInputDialog dialog(parent);
     if (dialog.exec() != QDialog::Accepted) return false;
     if (dialog.first() != dialog.second()) {
-        prompter.warn(msg::kCaptionWarning, msg::kPasswordMismatch);
+        prompter.warn(ui::caption::kWarning, msg::kPasswordMismatch);
         return false;
     }
     digest = store::password_digest(dialog.first().toStdString());

@@ -8,6 +8,7 @@
 #include "core/table_upgrade.h"
 #include "store/sqlite.h"
 #include "ui/prompter.h"
+#include "ui/captions.h"
 
 namespace fs = std::filesystem;
 
@@ -84,14 +85,14 @@ bool prepare_tables(AppState& state, store::Database& db, ui::Prompter& prompter
         db.exec("PRAGMA journal_mode=WAL");
         if (!db.table_exists("jbxx_dwxxk") &&
             !copy_from_templates(db, state, "sjk_jbxx_dwxxk", "jbxx_dwxxk"))
-            return fail(prompter, msg::kCaptionWarning, msg::kCopyUnitTableFailed);
+            return fail(prompter, ui::caption::kWarning, msg::kCopyUnitTableFailed);
         if (!db.table_exists("passwd") && !copy_from_templates(db, state, "passwd", "passwd"))
-            return fail(prompter, msg::kCaptionWarning, msg::kCopyUserTableFailed);
+            return fail(prompter, ui::caption::kWarning, msg::kCopyUserTableFailed);
         load_unit_identity(state, db);
         state.login_name.clear();
         return true;
     } catch (const std::exception& e) {
-        return fail(prompter, msg::kCaptionError, e.what(), ui::Icon::Error);
+        return fail(prompter, ui::caption::kError, e.what(), ui::Icon::Error);
     }
 }
 
@@ -99,14 +100,14 @@ bool run_startup_sequence(AppState& state, store::Database& db, ui::Prompter& pr
     try {
         // 1. Template check.
         if (!templates_present(state))
-            return fail(prompter, msg::kCaptionInfo, template_checks().front().missing_db);
+            return fail(prompter, ui::caption::kInfo, template_checks().front().missing_db);
         TemplatesAttached tpl(db, state.templates_db_path());
         for (const auto& check : template_checks()) {
             auto cols = db.columns(check.template_name, kTemplateSchema);
-            if (cols.empty()) return fail(prompter, msg::kCaptionInfo, check.missing_db);
+            if (cols.empty()) return fail(prompter, ui::caption::kInfo, check.missing_db);
             bool keyed = false;
             for (const auto& c : cols) keyed = keyed || c.pk_order > 0;
-            if (!check.missing_px.empty() && !keyed) return fail(prompter, msg::kCaptionInfo, check.missing_px);
+            if (!check.missing_px.empty() && !keyed) return fail(prompter, ui::caption::kInfo, check.missing_px);
         }
 
         // 2. Missing live tables.
@@ -115,7 +116,7 @@ bool run_startup_sequence(AppState& state, store::Database& db, ui::Prompter& pr
             try {
                 create_table_like(db, kTemplateSchema, t.template_name, "main", t.live);
             } catch (const store::DbError&) {
-                return fail(prompter, msg::kCaptionWarning, t.copy_db_failed);
+                return fail(prompter, ui::caption::kWarning, t.copy_db_failed);
             }
         }
 
@@ -127,18 +128,18 @@ bool run_startup_sequence(AppState& state, store::Database& db, ui::Prompter& pr
             UpgradeResult r = upgrade_table(db, t.live, t.template_name, defaults);
             if (r == UpgradeResult::Downgrade) {
                 std::string title = t.upgrade_failed.substr(0, t.upgrade_failed.find("升级失败"));
-                return fail(prompter, msg::kCaptionInfo, title + msg::kDowngradeRefused);
+                return fail(prompter, ui::caption::kInfo, title + msg::kDowngradeRefused);
             }
             if (t.live == "passwd") add_default_users(db);
             if (db.columns(t.live).size() != db.columns(t.template_name, kTemplateSchema).size())
-                return fail(prompter, msg::kCaptionInfo, t.upgrade_failed);
+                return fail(prompter, ui::caption::kInfo, t.upgrade_failed);
         }
 
         // 4. The building type 低层 no longer exists.
         db.exec("UPDATE jbxx_zxxk SET zlx = '多层' WHERE zlx = '低层'");
         return true;
     } catch (const std::exception& e) {
-        return fail(prompter, msg::kCaptionError, e.what(), ui::Icon::Error);
+        return fail(prompter, ui::caption::kError, e.what(), ui::Icon::Error);
     }
 }
 

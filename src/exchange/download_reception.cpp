@@ -11,6 +11,7 @@
 #include "store/errors.h"
 #include "ui/progress.h"
 #include "ui/prompter.h"
+#include "ui/captions.h"
 
 namespace fs = std::filesystem;
 
@@ -48,8 +49,8 @@ std::string DownloadReception::reading_copy_path(DownloadKind kind) const {
 
 bool DownloadReception::receive(DownloadKind kind, const std::string& path, const std::function<void()>& on_confirmed) {
     const DownloadKindInfo& info = download_kind(kind);
-    if (path.empty()) return refuse(msg::kChooseFileFirst, msg::kCaptionHint, kErrorIcon);
-    if (!prompter_.ask(msg::kCaptionConfirm, info.confirmation, false, ui::Icon::Information)) return false;
+    if (path.empty()) return refuse(msg::kChooseFileFirst, ui::caption::kHint, kErrorIcon);
+    if (!prompter_.ask(ui::caption::kReceiveConfirm, info.confirmation, false, ui::Icon::Information)) return false;
     if (on_confirmed) on_confirmed();
     if (!stage(kind, path)) return false;
 
@@ -57,14 +58,14 @@ bool DownloadReception::receive(DownloadKind kind, const std::string& path, cons
     try {
         file = std::make_unique<store::DbfReader>(reading_copy_path(kind));
     } catch (const palvor::Error& e) {
-        return refuse(std::string(msg::kNotDownloadData) + "\n" + e.what(), msg::kCaptionWarning, kErrorIcon);
+        return refuse(std::string(msg::kNotDownloadData) + "\n" + e.what(), ui::caption::kWarning, kErrorIcon);
     }
     if (!validate(kind, *file)) return false;
 
     switch (kind) {
         case DownloadKind::Xqxx: {
             MergeCounts counts = merge_communities(db_, state_, *file, progress_);
-            prompter_.inform(msg::kCaptionInfo, community_success_text(counts));
+            prompter_.inform(ui::caption::kInfo, community_success_text(counts));
             return true;
         }
         default:
@@ -77,13 +78,13 @@ bool DownloadReception::stage(DownloadKind kind, const std::string& path) {
         return stage_file(kind, path);
     } catch (const palvor::Error& e) {
         // The archiver's own words say what went wrong with the archive.
-        return refuse(std::string(msg::kNotDownloadData) + "\n" + e.what(), msg::kCaptionWarning, kErrorIcon);
+        return refuse(std::string(msg::kNotDownloadData) + "\n" + e.what(), ui::caption::kWarning, kErrorIcon);
     }
 }
 
 bool DownloadReception::stage_file(DownloadKind kind, const std::string& path) {
     const fs::path root(state_.data_root);
-    if (!fs::is_regular_file(path)) return refuse(msg::kDownloadMissing, msg::kCaptionWarning, kErrorIcon);
+    if (!fs::is_regular_file(path)) return refuse(msg::kDownloadMissing, ui::caption::kWarning, kErrorIcon);
 
     for (const char* dir : {"download", "download/xzjbxx", "download/xzjbxx/data"}) {
         std::error_code ec;
@@ -94,7 +95,7 @@ bool DownloadReception::stage_file(DownloadKind kind, const std::string& path) {
             for (auto& c : shown)
                 if (c == '/') c = '\\';
             return refuse(std::string(msg::kCannotCreateWorkDirPrefix) + shown + msg::kCannotCreateWorkDirSuffix,
-                          msg::kCaptionWarning, kErrorIcon);
+                          ui::caption::kWarning, kErrorIcon);
         }
     }
     const fs::path source(path);
@@ -105,7 +106,7 @@ bool DownloadReception::stage_file(DownloadKind kind, const std::string& path) {
         std::error_code ec;
         if (fs::exists(old) && !fs::remove(old, ec))
             return refuse(std::string(msg::kCannotDeletePrefix) + old.string() + msg::kCannotDeleteSuffix,
-                          msg::kCaptionWarning, kErrorIcon);
+                          ui::caption::kWarning, kErrorIcon);
     }
 
     std::string ext = core::right_part(path, 3);
@@ -115,40 +116,40 @@ bool DownloadReception::stage_file(DownloadKind kind, const std::string& path) {
         for (std::size_t k = 0; k < volumes.size(); ++k) {
             std::error_code ec;
             fs::copy_file(volumes[k], volume_path(archive_copy, int(k)), fs::copy_options::overwrite_existing, ec);
-            if (ec) return refuse(msg::kCannotReadArchive, msg::kCaptionWarning, kErrorIcon);
+            if (ec) return refuse(msg::kCannotReadArchive, ui::caption::kWarning, kErrorIcon);
         }
         Archiver arj(root);
-        if (!arj.available()) return refuse(msg::kArchiverLost, msg::kCaptionWarning, kErrorIcon);
+        if (!arj.available()) return refuse(msg::kArchiverLost, ui::caption::kWarning, kErrorIcon);
         ui::ProgressScope shown(progress_, 2, msg::kExtracting);
         arj.extract_flat(archive_copy, data_dir);
     } else if (ext == "dbf" || ext == "DBF") {
         std::error_code ec;
         fs::copy_file(source, working, fs::copy_options::overwrite_existing, ec);
-        if (ec) return refuse(msg::kCannotReadDbf, msg::kCaptionWarning, kErrorIcon);
+        if (ec) return refuse(msg::kCannotReadDbf, ui::caption::kWarning, kErrorIcon);
     } else {
-        return refuse(msg::kWrongFileType, msg::kCaptionWarning, kErrorIcon);
+        return refuse(msg::kWrongFileType, ui::caption::kWarning, kErrorIcon);
     }
-    if (!fs::exists(working)) return refuse(msg::kNotDownloadData, msg::kCaptionWarning, kErrorIcon);
+    if (!fs::exists(working)) return refuse(msg::kNotDownloadData, ui::caption::kWarning, kErrorIcon);
 
     std::error_code ec;
     fs::copy_file(working, reading_copy_path(kind), fs::copy_options::overwrite_existing, ec);
     if (ec)
         return refuse(std::string(msg::kCannotCopyReadingPrefix) + reading_copy_path(kind) + msg::kCannotCopyReadingSuffix,
-                      msg::kCaptionHint, kWarningIcon);
+                      ui::caption::kHint, kWarningIcon);
     return true;
 }
 
 bool DownloadReception::validate(DownloadKind kind, const store::DbfReader& file) {
     const DownloadKindInfo& info = download_kind(kind);
     if (info.field_count && file.field_count() != info.field_count)
-        return refuse(msg::kFieldCountWrong, msg::kCaptionWarning, kWarningIcon);
+        return refuse(msg::kFieldCountWrong, ui::caption::kWarning, kWarningIcon);
     // An empty file has no first row: its unit number reads as 0.
     if (!info.unit_field.empty()) {
         int f = file.field_index(info.unit_field);
-        if (f < 0) return refuse(msg::kFieldOrderWrong, msg::kCaptionWarning, kWarningIcon);
+        if (f < 0) return refuse(msg::kFieldOrderWrong, ui::caption::kWarning, kWarningIcon);
         long long in_file = file.row_count() ? file.row(0).integer(f) : 0;
         if (in_file != unit_number(state_.unit_dwdjh))
-            return refuse(msg::kUnitNumberWrong, msg::kCaptionWarning, kWarningIcon);
+            return refuse(msg::kUnitNumberWrong, ui::caption::kWarning, kWarningIcon);
     }
     if (file.row_count() == 0) return true;
     store::DbfRow first = file.row(0);
@@ -156,7 +157,7 @@ bool DownloadReception::validate(DownloadKind kind, const store::DbfReader& file
         int by_name = file.field_index(check.name);
         int at = check.position - 1;
         if (by_name < 0 || at >= file.field_count() || !same_value(file, first, by_name, at))
-            return refuse(msg::kFieldOrderWrong, msg::kCaptionWarning, kWarningIcon);
+            return refuse(msg::kFieldOrderWrong, ui::caption::kWarning, kWarningIcon);
     }
     return true;
 }

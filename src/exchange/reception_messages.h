@@ -3,11 +3,6 @@
 
 namespace exchange::msg {
 
-inline constexpr const char* kCaptionHint = "提示";
-inline constexpr const char* kCaptionConfirm = "接收确认";
-inline constexpr const char* kCaptionWarning = "警告";
-inline constexpr const char* kCaptionInfo = "提示信息";
-
 inline constexpr const char* kChooseFileFirst = "请先选择接收文件名称！";
 inline constexpr const char* kDownloadMissing = "下载文件不存在！";
 inline constexpr const char* kCannotCreateWorkDirPrefix = "创建工作目录‘";

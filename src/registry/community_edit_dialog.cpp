@@ -12,6 +12,7 @@
 #include "ui/dialog_buttons.h"
 #include "ui/key_filter.h"
 #include "ui/prompter.h"
+#include "ui/captions.h"
 
 namespace registry {
 
@@ -92,7 +93,7 @@ void CommunityEditDialog::save() {
             return;
         }
     }
-    prompter_.warn(msg::kCaptionWarning, refused->message);
+    prompter_.warn(ui::caption::kWarning, refused->message);
     (refused->field == Refusal::Number ? number_ : name_)->setFocus();
 }
 

@@ -22,6 +22,7 @@
 #include "ui/grid_model.h"
 #include "ui/progress_window.h"
 #include "ui/prompter.h"
+#include "ui/captions.h"
 
 namespace registry {
 
@@ -140,7 +141,7 @@ void CommunityWindow::refresh_list(long long position) {
 
 bool CommunityWindow::refuse_before_receiving() {
     if (state_.received_all) return false;
-    prompter_.warn(msg::kCaptionWarning, msg::kNotReceived);
+    prompter_.warn(ui::caption::kWarning, msg::kNotReceived);
     return true;
 }
 
@@ -173,10 +174,10 @@ void CommunityWindow::remove() {
     if (refuse_before_receiving() || model_->row_count() == 0) return;
     const int row = model_->current_row();
     const long long xqbh = model_->integer(row, "xqbh");
-    if (!prompter_.ask(msg::kCaptionDelete, "确定要删除编号为“" + std::to_string(xqbh) + "”的小区信息吗？", false))
+    if (!prompter_.ask(ui::caption::kDelete, "确定要删除编号为“" + std::to_string(xqbh) + "”的小区信息吗？", false))
         return;
     if (registry_.has_buildings(xqbh)) {
-        prompter_.warn(msg::kCaptionWarning, msg::kXqHasBuildings);
+        prompter_.warn(ui::caption::kWarning, msg::kXqHasBuildings);
         return;
     }
     long long show_after = 0;
@@ -193,7 +194,7 @@ void CommunityWindow::search() {
     if (!prompter_.input_text(msg::kCaptionSearch, prompt, text, key == CommunitySort::ByName ? 2 : 0)) return;
     auto found = registry_.search(key, text);
     if (!found.xqbh) {
-        prompter_.error(msg::kCaptionWarning, found.message);
+        prompter_.error(ui::caption::kWarning, found.message);
         return;
     }
     model_->locate("xqbh", ui::SqlValue(std::int64_t(*found.xqbh)));

@@ -3,8 +3,6 @@
 
 namespace registry::msg {
 
-inline constexpr const char* kCaptionWarning = "警告";
-inline constexpr const char* kCaptionDelete = "删除提示";
 inline constexpr const char* kCaptionSearch = "查找参数输入";
 
 inline constexpr const char* kNotReceived = "尚未接收基本信息及业务流水，不能进行任何业务操作！";

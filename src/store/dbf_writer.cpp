@@ -136,16 +136,17 @@ DbfWriter& DbfWriter::set(int field, std::string_view text) {
     return *this;
 }
 
-DbfWriter& DbfWriter::set(int field, double value) {
+// A number into a field of any type: C gets its text, N/F the formatted digits, L true when not 0.
+template <class T>
+DbfWriter& DbfWriter::set_number(int field, T value, const std::string& shown) {
     char* p = slot(field);
     const DbfField& f = fields_[std::size_t(field)];
-    if (!std::isfinite(value)) throw palvor::Error(msg::dbf_write_not_number(f.name, palvor::format_general(value)));
     switch (f.type) {
         case DbfType::Character:
-            return set(field, palvor::format_general(value));
+            return set(field, shown);
         case DbfType::Numeric:
         case DbfType::Float:
-            put_number(field, dbf_value::number_text(value, f.decimals), palvor::format_general(value));
+            put_number(field, dbf_value::number_text(value, f.decimals), shown);
             break;
         case DbfType::Date:
             throw palvor::Error(msg::dbf_write_field_type(f.name));
@@ -156,24 +157,14 @@ DbfWriter& DbfWriter::set(int field, double value) {
     return *this;
 }
 
-DbfWriter& DbfWriter::set(int field, std::int64_t value) {
-    char* p = slot(field);
-    const DbfField& f = fields_[std::size_t(field)];
-    switch (f.type) {
-        case DbfType::Character:
-            return set(field, std::to_string(value));
-        case DbfType::Numeric:
-        case DbfType::Float:
-            put_number(field, dbf_value::number_text(value, f.decimals), std::to_string(value));
-            break;
-        case DbfType::Date:
-            throw palvor::Error(msg::dbf_write_field_type(f.name));
-        case DbfType::Logical:
-            *p = value != 0 ? 'T' : 'F';
-            break;
-    }
-    return *this;
+DbfWriter& DbfWriter::set(int field, double value) {
+    slot(field);  // an unknown field is reported before the value
+    if (!std::isfinite(value))
+        throw palvor::Error(msg::dbf_write_not_number(fields_[std::size_t(field)].name, palvor::format_general(value)));
+    return set_number(field, value, palvor::format_general(value));
 }
+
+DbfWriter& DbfWriter::set(int field, std::int64_t value) { return set_number(field, value, std::to_string(value)); }
 
 DbfWriter& DbfWriter::set(int field, bool value) {
     char* p = slot(field);

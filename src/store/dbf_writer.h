@@ -60,6 +60,8 @@ public:
 
 private:
     int require(std::string_view name) const;
+    template <class T>
+    DbfWriter& set_number(int field, T value, const std::string& shown);
     char* slot(int field);
     void put_number(int field, const std::string& digits, const std::string& shown);
     void write(const char* data, std::size_t size);

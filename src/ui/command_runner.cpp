@@ -10,6 +10,7 @@
 #include "ui/messages.h"
 #include "ui/prompter.h"
 #include "ui/qt_prompter.h"
+#include "ui/captions.h"
 
 namespace ui {
 
@@ -25,7 +26,7 @@ bool run_command(Prompter& prompter, const std::function<void()>& command) {
     } catch (...) {
         text = msg::kUnknownError;
     }
-    prompter.error(msg::kCaptionError, text);
+    prompter.error(ui::caption::kError, text);
     return false;
 }
 

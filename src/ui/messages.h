@@ -9,7 +9,6 @@ inline constexpr const char* kButtonYes = "是(&Y)";
 inline constexpr const char* kButtonNo = "否(&N)";
 
 // The default error report of a command that failed.
-inline constexpr const char* kCaptionError = "错误信息";
 inline constexpr const char* kInternalError = "程序内部错误：";
 inline constexpr const char* kUnknownError = "发生未知错误，操作没有完成。";
 
