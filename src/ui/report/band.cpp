@@ -6,15 +6,24 @@ namespace ui::report {
 
 Band::Band(std::string name, double height) : name_(std::move(name)), height_(height) {}
 
-Element& Band::add_label(std::string name, QRectF rect, QString text, Font font, Align align, unsigned frame) {
+namespace {
+
+Element placed(Element::Kind kind, std::string name, QRectF rect, Font font, Align align, unsigned frame) {
     Element e;
-    e.kind = Element::Kind::Label;
+    e.kind = kind;
     e.name = std::move(name);
     e.rect = rect;
-    e.text = std::move(text);
     e.font = font;
     e.align = align;
     e.frame = frame;
+    return e;
+}
+
+}  // namespace
+
+Element& Band::add_label(std::string name, QRectF rect, QString text, Font font, Align align, unsigned frame) {
+    Element e = placed(Element::Kind::Label, std::move(name), rect, font, align, frame);
+    e.text = std::move(text);
     return elements_.emplace_back(std::move(e));
 }
 
@@ -28,14 +37,8 @@ Element& Band::add_field(std::string name, QRectF rect, std::string column, Font
 
 Element& Band::add_field(std::string name, QRectF rect, std::function<QString(const Record&)> value, Font font,
                          Align align, unsigned frame) {
-    Element e;
-    e.kind = Element::Kind::Field;
-    e.name = std::move(name);
-    e.rect = rect;
+    Element e = placed(Element::Kind::Field, std::move(name), rect, font, align, frame);
     e.value = std::move(value);
-    e.font = font;
-    e.align = align;
-    e.frame = frame;
     return elements_.emplace_back(std::move(e));
 }
 
