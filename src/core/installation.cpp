@@ -38,7 +38,7 @@ void write_templates(const AppState& state) {
         std::set<std::string> done;
         for (const auto& t : startup_tables()) {
             const store::TableDef& def = store::table(t.live);
-            if (done.insert(t.template_name).second) db.exec(store::create_table_sql(def, t.template_name));
+            if (done.insert(def.template_name).second) db.exec(store::create_table_sql(def, def.template_name));
             // Blank copy under the live name.
             db.exec(store::create_table_sql(def, t.live));
         }
@@ -99,7 +99,7 @@ void write_background(const std::string& path) {
 
 }  // namespace
 
-void CodeTables::install_missing(const std::string& tables_db_path) {
+void install_missing_code_tables(const std::string& tables_db_path) {
     init_code_resources();
     store::Database db(tables_db_path);
     store::Transaction tx(db);
@@ -144,7 +144,7 @@ void install_data_root(const std::string& dir) {
     state.set_directories(fs::absolute(dir).lexically_normal().string());
     for (const char* d : kDirectories) fs::create_directories(fs::path(state.data_root) / d);
     write_templates(state);
-    CodeTables::install_missing(state.tables_db_path());
+    install_missing_code_tables(state.tables_db_path());
     write_background(state.data_root + "palvorback.bmp");
 }
 

@@ -11,9 +11,6 @@ namespace core {
 void install_data_root(const std::string& dir);
 
 // Creates and fills the code tables that are missing in the live database.
-class CodeTables {
-public:
-    static void install_missing(const std::string& tables_db_path);
-};
+void install_missing_code_tables(const std::string& tables_db_path);
 
 }  // namespace core

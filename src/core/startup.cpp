@@ -6,6 +6,7 @@
 #include "core/messages.h"
 #include "core/startup_tables.h"
 #include "core/table_upgrade.h"
+#include "store/catalogue.h"
 #include "store/sqlite.h"
 #include "ui/prompter.h"
 #include "ui/captions.h"
@@ -114,9 +115,9 @@ bool run_startup_sequence(AppState& state, store::Database& db, ui::Prompter& pr
         for (const auto& t : startup_tables()) {
             if (db.table_exists(t.live)) continue;
             try {
-                create_table_like(db, kTemplateSchema, t.template_name, "main", t.live);
+                create_table_like(db, kTemplateSchema, store::table(t.live).template_name, "main", t.live);
             } catch (const store::DbError&) {
-                return fail(prompter, ui::caption::kWarning, t.copy_db_failed);
+                return fail(prompter, ui::caption::kWarning, t.copy_failed);
             }
         }
 
@@ -125,13 +126,14 @@ bool run_startup_sequence(AppState& state, store::Database& db, ui::Prompter& pr
             std::function<void()> defaults;
             if (t.live == "jbxx_dwdjk" || t.live == "jbxx_dwxxk")
                 defaults = [&db, &t] { add_unit_record(db, t.live.c_str()); };
-            UpgradeResult r = upgrade_table(db, t.live, t.template_name, defaults);
+            const std::string& tmpl = store::table(t.live).template_name;
+            UpgradeResult r = upgrade_table(db, t.live, tmpl, defaults);
             if (r == UpgradeResult::Downgrade) {
                 std::string title = t.upgrade_failed.substr(0, t.upgrade_failed.find("升级失败"));
                 return fail(prompter, ui::caption::kInfo, title + msg::kDowngradeRefused);
             }
             if (t.live == "passwd") add_default_users(db);
-            if (db.columns(t.live).size() != db.columns(t.template_name, kTemplateSchema).size())
+            if (db.columns(t.live).size() != db.columns(tmpl, kTemplateSchema).size())
                 return fail(prompter, ui::caption::kInfo, t.upgrade_failed);
         }
 

@@ -6,12 +6,10 @@
 
 namespace core {
 
+// The template of each comes from the catalogue (store::TableDef::template_name).
 struct StartupTable {
     std::string live;            // live table, e.g. "jbxx_xqxxk"
-    std::string template_name;   // "sjk_jbxx_xqxxk"
-    bool has_index;              // tables without a primary index have no ".px" check or copy
-    std::string copy_db_failed;  // creating the live table from its template failed
-    std::string copy_px_failed;  // creating its primary key failed
+    std::string copy_failed;     // creating the live table from its template failed
     std::string upgrade_failed;  // the layout still differs after the upgrade
 };
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "store/messages.h"
 #include "store/sqlite.h"
 
 namespace core {
@@ -11,7 +12,7 @@ using store::quote_identifier;
 void create_table_like(store::Database& db, const std::string& src_schema, const std::string& src,
                        const std::string& dst_schema, const std::string& dst) {
     auto cols = db.columns(src, src_schema);
-    if (cols.empty()) throw store::DbError("数据表 " + src + " 不存在！");
+    if (cols.empty()) throw store::DbError(store::msg::no_table(src));
     std::string sql = "CREATE TABLE " + quote_identifier(dst_schema) + "." + quote_identifier(dst) + " (";
     std::vector<std::pair<int, std::string>> key;
     for (std::size_t i = 0; i < cols.size(); ++i) {

@@ -50,6 +50,13 @@ const char* sql_type(ColumnType type) {
     }
 }
 
+std::string key_order(const TableDef& def) {
+    if (def.key.empty()) return "rowid";
+    std::string order;
+    for (const std::string& k : def.key) order += (order.empty() ? "" : ", ") + quote_identifier(k);
+    return order;
+}
+
 std::string create_table_sql(const TableDef& def, const std::string& name, const std::string& schema) {
     std::string sql = "CREATE TABLE " + quote_identifier(schema) + "." + quote_identifier(name) + " (";
     for (std::size_t i = 0; i < def.columns.size(); ++i) {

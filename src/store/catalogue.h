@@ -43,6 +43,8 @@ std::string table_name(std::string_view name);
 // "CREATE TABLE" text for the definition under the given name (defaults: '' for texts, 0 for
 // numbers, so that a new column reads as empty everywhere).
 std::string create_table_sql(const TableDef& def, const std::string& name, const std::string& schema = "main");
+// The ORDER BY list that reads a table in key order ("rowid" for tables without a key).
+std::string key_order(const TableDef& def);
 // SQL type of a column type.
 const char* sql_type(ColumnType type);
 

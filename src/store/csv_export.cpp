@@ -1,6 +1,7 @@
 #include "store/csv_export.h"
 
 #include "store/catalogue.h"
+#include "store/messages.h"
 #include "store/sqlite.h"
 
 namespace store {
@@ -19,27 +20,24 @@ void put_field(std::ostream& out, const std::string& v) {
     out << '"';
 }
 
-}  // namespace
-
-std::string select_in_key_order(const std::string& name) {
-    const TableDef& def = table(name);
+// The catalogue's columns in key order.
+std::string select_in_key_order(const TableDef& def) {
     std::string sql = "SELECT ";
     for (std::size_t i = 0; i < def.columns.size(); ++i) sql += (i ? ", " : "") + quote_identifier(def.columns[i].name);
-    sql += " FROM " + quote_identifier(def.name) + " ORDER BY ";
-    if (def.key.empty()) return sql + "rowid";
-    for (std::size_t i = 0; i < def.key.size(); ++i) sql += (i ? ", " : "") + quote_identifier(def.key[i]);
-    return sql;
+    return sql + " FROM " + quote_identifier(def.name) + " ORDER BY " + key_order(def);
 }
+
+}  // namespace
 
 void export_table_csv(Database& db, const std::string& name, std::ostream& out) {
     const TableDef& def = table(name);
-    if (!db.table_exists(def.name)) throw DbError("数据表 " + def.name + " 不存在！");
+    if (!db.table_exists(def.name)) throw palvor::Error(msg::export_no_table(def.name));
     for (std::size_t i = 0; i < def.columns.size(); ++i) {
         if (i) out << ',';
         put_field(out, def.columns[i].name);
     }
     out << "\n";
-    auto st = db.prepare(select_in_key_order(def.name));
+    auto st = db.prepare(select_in_key_order(def));
     const int n = st.column_count();
     while (st.step()) {
         for (int i = 0; i < n; ++i) {
@@ -48,7 +46,7 @@ void export_table_csv(Database& db, const std::string& name, std::ostream& out) 
         }
         out << "\n";
     }
-    if (!out) throw palvor::Error("写入导出文件时出错！");
+    if (!out) throw palvor::Error(msg::kExportWriteFailed);
 }
 
 }  // namespace store

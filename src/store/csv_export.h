@@ -9,7 +9,4 @@ class Database;
 
 void export_table_csv(Database& db, const std::string& table, std::ostream& out);
 
-// The SELECT text that reads a catalogue table's columns in key order (rowid for unkeyed tables).
-std::string select_in_key_order(const std::string& table);
-
 }  // namespace store

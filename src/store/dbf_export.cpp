@@ -55,11 +55,8 @@ void export_table_dbf(Database& db, const std::string& table_arg, const std::str
     if (!db.table_exists(def.name)) throw palvor::Error(msg::export_no_table(def.name));
     std::vector<std::string> columns;
     for (const Column& c : def.columns) columns.push_back(c.name);
-    std::string order;
-    for (const std::string& k : def.key) order += (order.empty() ? "" : ", ") + quote_identifier(k);
-    if (order.empty()) order = "rowid";
     Statement st = db.prepare("SELECT " + dbf_select_list(columns) + " FROM main." + quote_identifier(def.name) +
-                              " ORDER BY " + order);
+                              " ORDER BY " + key_order(def));
     DbfWriter out(out_path, dbf_layout(def));
     append_query_rows(st, out);
     out.close();

@@ -80,5 +80,7 @@ inline std::string dbf_table_name_taken(const std::string& name) {
     return "dBase文件不能载入为表" + name + "：数据库中已有同名的数据表。";
 }
 inline std::string export_no_table(const std::string& name) { return "数据表" + name + "不存在，不能导出！"; }
+inline constexpr const char* kExportWriteFailed = "写入导出文件时出错！";
+inline std::string no_table(const std::string& name) { return "数据表" + name + "不存在！"; }
 
 }  // namespace store::msg

@@ -98,7 +98,7 @@ TEST(QtPrompter, RefusalInAFocusCheckReturnsTheFocus) {
 
 TEST(QtPrompter, DelphiStyleFiltersBecomeQtFilters) {
     EXPECT_EQ(ui::file_filter_text("ARJ压缩文件|*.arj|DBF数据库文件|*.dbf"), "ARJ压缩文件 (*.arj);;DBF数据库文件 (*.dbf)");
-    EXPECT_EQ(ui::file_filter_text("住房公积金备份数据|palvorbak.d??"), "住房公积金备份数据 (palvorbak.d??)");
+    EXPECT_EQ(ui::file_filter_text("住房公积金备份数据|palvorbak.d??"), "住房公积金备份数据 (palvorbak.d?\?)");
     EXPECT_EQ(ui::file_filter_text("小区信息文件 (*_xqxx.arj *_xqxx.dbf)"), "小区信息文件 (*_xqxx.arj *_xqxx.dbf)");
 }
 
