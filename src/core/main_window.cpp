@@ -16,8 +16,9 @@
 #include "core/os_setting.h"
 #include "core/startup.h"
 #include "store/sqlite.h"
-#include "ui/prompter.h"
 #include "ui/captions.h"
+#include "ui/command_runner.h"
+#include "ui/prompter.h"
 
 namespace core {
 namespace {
@@ -159,11 +160,7 @@ void MainWindow::run_item(const QString& name) {
         prompter_.inform(ui::caption::kInfo, msg::kNotYetAvailable);
         return;
     }
-    try {
-        (*it)();
-    } catch (const std::exception& e) {
-        prompter_.error(ui::caption::kError, e.what());
-    }
+    ui::run_command(prompter_, *it);
 }
 
 void MainWindow::set_work_menus_enabled(bool enabled) {
